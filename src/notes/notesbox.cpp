@@ -1,0 +1,6 @@
+#include "notesbox.h"
+
+NotesBox::NotesBox(QWidget* parent)
+    : TextBox(parent)
+{
+}

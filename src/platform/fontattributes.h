@@ -1,0 +1,29 @@
+// The seven font attributes that always travel together, in their fixed order.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+struct FontAttributes {
+    QString FontName = QStringLiteral("Times New Roman");
+    double FontSize = 12.0; // points
+    bool FontBold = true;
+    bool FontItalic = false;
+    bool FontStrikethru = false;
+    bool FontUnderline = false;
+    QColor ForeColor = QColor(128, 0, 0);
+
+    QFont toFont() const
+    {
+        QFont f(FontName);
+        f.setPointSizeF(FontSize);
+        f.setBold(FontBold);
+        f.setItalic(FontItalic);
+        f.setStrikeOut(FontStrikethru);
+        f.setUnderline(FontUnderline);
+        return f;
+    }
+
+    bool operator==(const FontAttributes&) const = default;
+};
