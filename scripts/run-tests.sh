@@ -1,0 +1,32 @@
+#!/bin/sh
+# Runs every test of a build folder. Printing tests need a CUPS server with a PDF
+# queue of their own, QuillmereTest: start CUPS if it is not running and add the
+# queue. The machine's default printer is never changed; the tests choose the
+# queue through PRINTER in their own environment.
+set -e
+BUILD=${1:-build}
+cd "$(dirname "$0")/.."
+
+setup_printer() {
+    if ! lpstat -r >/dev/null 2>&1; then
+        SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+        $SUDO /usr/sbin/cupsd || true
+        for _ in $(seq 1 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+    fi
+    ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null || ls /usr/share/ppd/cups-pdf/*.ppd | head -n 1)
+    if ! lpstat -p QuillmereTest >/dev/null 2>&1; then
+        SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+        $SUDO lpadmin -p QuillmereTest -v cups-pdf:/ -E -P "$ppd"
+    fi
+    $SUDO cupsenable QuillmereTest 2>/dev/null || true
+    $SUDO cupsaccept QuillmereTest 2>/dev/null || true
+}
+
+if setup_printer; then
+    echo "CUPS test queue QuillmereTest is ready"
+else
+    echo "warning: the CUPS test queue could not be set up" >&2
+fi
+
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$BUILD" --output-on-failure -j2
