@@ -7,15 +7,19 @@ set -e
 BUILD=${1:-build}
 cd "$(dirname "$0")/.."
 
+cups_running() {
+    lpstat -r 2>/dev/null | grep -q 'is running'
+}
+
 setup_printer() {
-    if ! lpstat -r >/dev/null 2>&1; then
-        SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
-        $SUDO /usr/sbin/cupsd || true
-        for _ in $(seq 1 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+    SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    if ! cups_running; then
+        $SUDO /usr/sbin/cupsd || return 1
+        for _ in $(seq 1 100); do cups_running && break; sleep 0.1; done
     fi
+    cups_running || return 1
     ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null || ls /usr/share/ppd/cups-pdf/*.ppd | head -n 1)
     if ! lpstat -p QuillmereTest >/dev/null 2>&1; then
-        SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
         $SUDO lpadmin -p QuillmereTest -v cups-pdf:/ -E -P "$ppd"
     fi
     $SUDO cupsenable QuillmereTest 2>/dev/null || true
