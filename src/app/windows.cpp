@@ -33,9 +33,14 @@ void forEachInstance(F f)
 }
 } // namespace
 
-void endProgram()
+void destroyAllWindows()
 {
     forEachInstance([](auto& w) { w.destroy(); });
+}
+
+void endProgram()
+{
+    destroyAllWindows();
     platform().quit();
 }
 

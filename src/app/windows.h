@@ -25,7 +25,9 @@ extern Instance<FrmIntro> frmIntro;
 extern Instance<FrmOutline> frmOutline;
 extern Instance<FrmReal> frmReal;
 
-// Destroys every window at once, without their close handling, and ends the event loop.
+// Destroys every window at once, without their close handling.
+void destroyAllWindows();
+// ... and ends the event loop: the exit commands.
 void endProgram();
 // True once any window exists; the tests' start and end check.
 bool anyWindowCreated();

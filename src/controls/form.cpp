@@ -30,9 +30,10 @@ QString Form::caption(const QString& prefix, int total, const QString& suffix)
 void Form::closeEvent(QCloseEvent* e)
 {
     // The close box destroys the window; the next opening creates it afresh.
+    // (QDialog's own handling would route it through reject(), which only the buttons may do.)
     m_closing = true;
     setAttribute(Qt::WA_DeleteOnClose);
-    QDialog::closeEvent(e);
+    e->accept();
 }
 
 void Form::keyPressEvent(QKeyEvent* e)

@@ -45,6 +45,6 @@ QString DataFolder::builtDatabases()
 
 void resetWindows()
 {
-    endProgram();
+    destroyAllWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
