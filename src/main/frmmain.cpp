@@ -102,9 +102,11 @@ void FrmMain::buildReader()
     Combo1 = named(new QComboBox(c), QStringLiteral("Combo1"), twips::rect(600, 7080, 2775, 360));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    // Typing selects no chapter: no completion, and Enter in the edit field matches nothing.
+    // Typing selects no chapter: no completion, and the edit field's text is never matched.
     Combo1->setCompleter(nullptr);
     Combo1->setDuplicatesEnabled(true);
+    // QComboBox would select an item whose text was typed once editing finishes.
+    QObject::disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
     for (int i = 1; i <= 31; ++i)
         Combo1->addItem(QStringLiteral("Chapter %1").arg(i));
     Combo1->setCurrentIndex(-1);
