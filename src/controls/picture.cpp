@@ -1,5 +1,6 @@
 #include "picture.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,10 +24,16 @@ QPixmap Picture::render(const QString& resource, QSize size)
 
 QIcon Picture::icon(const QString& resource)
 {
-    QIcon icon;
-    for (int s : {16, 32, 48, 64})
-        icon.addPixmap(render(resource, QSize(s, s)));
-    return icon;
+    // Every window carries the same icon: draw it once.
+    static QHash<QString, QIcon> drawn;
+    auto it = drawn.find(resource);
+    if (it == drawn.end()) {
+        QIcon icon;
+        for (int s : {16, 32, 48, 64})
+            icon.addPixmap(render(resource, QSize(s, s)));
+        it = drawn.insert(resource, icon);
+    }
+    return *it;
 }
 
 void Picture::setPicture(const QString& resource, QSize natural)
