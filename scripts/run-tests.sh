@@ -3,8 +3,10 @@
 # queue of their own, QuillmereTest: start CUPS if it is not running and add the
 # queue. The machine's default printer is never changed; the tests choose the
 # queue through PRINTER in their own environment.
+#   scripts/run-tests.sh <build folder> [more ctest arguments]
 set -e
 BUILD=${1:-build}
+[ $# -gt 0 ] && shift
 cd "$(dirname "$0")/.."
 
 cups_running() {
@@ -33,4 +35,9 @@ else
 fi
 
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$BUILD" --output-on-failure -j2
+# Sanitizer builds: stop at the first error; leaks inside system libraries are listed
+# with their reasons in the suppressions file.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0
+ctest --test-dir "$BUILD" --output-on-failure -j2 "$@"
