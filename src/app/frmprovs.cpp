@@ -23,6 +23,7 @@ FrmProvS::FrmProvS()
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(4000);
+    Timer2->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5% early
     connect(Timer2, &QTimer::timeout, this, &FrmProvS::Timer2_Timer);
     Timer2->start();
 }
