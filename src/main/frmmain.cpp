@@ -54,6 +54,7 @@ FrmMain::FrmMain()
     buildClockAndCommands();
     buildMenus();
     setTabOrder();
+    nameForAccessibility();
 
     // The client area lies at its designed place and size; the menu bar sits above it.
     const int menuHeight = menuBar()->sizeHint().height();
@@ -240,6 +241,22 @@ void FrmMain::buildMenus()
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
     mnuHelpBookShelf = item(mnuHelp, QStringLiteral("mnuHelpBookShelf"), QStringLiteral("&Book Shelf"), {}, &FrmMain::mnuHelpBookShelf_Click);
     mnuHelpRealHelp = item(mnuHelp, QStringLiteral("mnuHelpRealHelp"), QStringLiteral("&Real Help"), {}, &FrmMain::mnuHelpRealHelp_Click);
+}
+
+void FrmMain::nameForAccessibility()
+{
+    // Buttons and labels are named by their captions; these controls show no caption.
+    txtProverbs->setAccessibleName(QStringLiteral("Chapter text"));
+    txtTitle->setAccessibleName(QStringLiteral("Chapter title"));
+    txtNotes->setAccessibleName(QStringLiteral("Notes"));
+    Combo1->setAccessibleName(QStringLiteral("Chapters"));
+    DataP1->setAccessibleName(QStringLiteral("Proverbs chapters: first, previous, next, last"));
+    Image1->setAccessibleName(QStringLiteral("To Info Area"));
+    Image2->setAccessibleName(QStringLiteral("Search Notes"));
+    Picture1->setAccessibleName(QStringLiteral("Notes file"));
+    lblFileName->setAccessibleName(QStringLiteral("Notes file name"));
+    lblDate->setAccessibleName(QStringLiteral("Date"));
+    LblTime->setAccessibleName(QStringLiteral("Time"));
 }
 
 void FrmMain::setTabOrder()

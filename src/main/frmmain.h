@@ -111,6 +111,7 @@ private:
     void buildClockAndCommands();
     void buildMenus();
     void setTabOrder();
+    void nameForAccessibility();
     QPushButton* button(const QString& name, const QString& text, QRect geometry, bool systemFont);
     QAction* item(QMenu* menu, const QString& name, const QString& text,
                   const QKeySequence& shortcut, void (FrmMain::*handler)());
