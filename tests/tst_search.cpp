@@ -493,10 +493,13 @@ void TestSearch::reopenBringsSameDialogToFront_data()
     QTest::addColumn<QString>("which");
     QTest::addColumn<QString>("firstOpener");
     QTest::addColumn<QString>("secondOpener");
-    QTest::newRow("Proverbs by its menu item") << "P" << "menu" << "menu";
-    QTest::newRow("notes by menu item, then binoculars") << "N" << "menu" << "picture";
-    QTest::newRow("notes by binoculars, then menu item") << "N" << "picture" << "menu";
-    QTest::newRow("information by the bookshelf") << "INFO" << "picture" << "picture";
+    QTest::addColumn<bool>("minimised"); // by the window manager, which may offer it anyway
+    QTest::newRow("Proverbs by its menu item") << "P" << "menu" << "menu" << false;
+    QTest::newRow("notes by menu item, then binoculars") << "N" << "menu" << "picture" << false;
+    QTest::newRow("notes by binoculars, then menu item") << "N" << "picture" << "menu" << false;
+    QTest::newRow("information by the bookshelf") << "INFO" << "picture" << "picture" << false;
+    QTest::newRow("Proverbs minimised") << "P" << "menu" << "menu" << true;
+    QTest::newRow("information minimised") << "INFO" << "picture" << "picture" << true;
 }
 
 void TestSearch::reopenBringsSameDialogToFront()
@@ -504,6 +507,7 @@ void TestSearch::reopenBringsSameDialogToFront()
     QFETCH(QString, which);
     QFETCH(QString, firstOpener);
     QFETCH(QString, secondOpener);
+    QFETCH(bool, minimised);
 
     FrmFind* d = open(which, firstOpener);
     QVERIFY(QTest::qWaitForWindowActive(d));
@@ -514,8 +518,11 @@ void TestSearch::reopenBringsSameDialogToFront()
     other->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(other));
     QVERIFY(d->isVisible());
+    if (minimised)
+        d->setWindowState(Qt::WindowMinimized);
 
     QCOMPARE(open(which, secondOpener), d);
+    QVERIFY(!d->isMinimized());
     QVERIFY(QTest::qWaitForWindowActive(d));
     QCOMPARE(d->txtFind->text(), QStringLiteral("wisdom"));
     int dialogs = 0;
