@@ -29,6 +29,9 @@ public:
     void show()
     {
         T& w = get();
+        // A window the window manager minimised comes back too.
+        if (w.isMinimized())
+            w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
         w.show();
         w.raise();
         w.activateWindow();

@@ -12,6 +12,8 @@ class QPushButton;
 class FrmFind final : public Form {
     Q_OBJECT
 public:
+    using Handler = void (FrmFind::*)();
+
     // Everything in which the three dialogs differ.
     struct Config {
         QString name;      // frmFindP …
@@ -24,6 +26,8 @@ public:
         QString picture;
         int pictureLeft;
         TextBox* (*target)(); // the box this dialog searches, reached through its window
+        Handler findClick;    // cmdFindP_Click …
+        Handler cancelClick;  // cmdCancelP_Click …
     };
     static Config proverbs();
     static Config notes();
@@ -37,8 +41,19 @@ public:
     QCheckBox* chkFind;
     Picture* Image1;
 
+    // The buttons' handlers under their own names; each dialog's buttons call its pair.
+    void cmdFindP_Click() { cmdFind_Click(); }
+    void cmdFindN_Click() { cmdFind_Click(); }
+    void cmdFindINFO_Click() { cmdFind_Click(); }
+    void cmdCancelP_Click() { cmdCancel_Click(); }
+    void cmdCancelN_Click() { cmdCancel_Click(); }
+    void cmdCancelINFO_Click() { cmdCancel_Click(); }
+
     void cmdFind_Click();
     void cmdCancel_Click();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     Config m_config;
