@@ -32,7 +32,9 @@ void Form::closeEvent(QCloseEvent* e)
     // The close box destroys the window; the next opening creates it afresh.
     m_closing = true;
     setAttribute(Qt::WA_DeleteOnClose);
-    QDialog::closeEvent(e);
+    // Not QDialog::closeEvent: it would call our reject(), which does nothing, and then
+    // refuse the close because the window is still visible.
+    e->accept();
 }
 
 void Form::keyPressEvent(QKeyEvent* e)
