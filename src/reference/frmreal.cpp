@@ -75,8 +75,8 @@ FrmReal::FrmReal()
         this->*row.member = l;
     }
 
-    // The button stands right-aligned in the free strip to the right of the Romans 3:23
-    // passage, inside the page, where it overlaps no label.
+    // The page is 8910 twips wide, so the button stands inside it: in the free strip to
+    // the right of the Romans 3:23 passage, 120 twips from the right edge, over no label.
     cmdRReturn = pagecontrols::button(this, QStringLiteral("cmdRReturn"), QStringLiteral("&Return"),
                                       twips::rect(360 + 7095, 1080, 1335, 495));
     connect(cmdRReturn, &QPushButton::clicked, this, &FrmReal::cmdRReturn_Click);
