@@ -1,8 +1,13 @@
-// The bookshelf: recommended books from Pbook.mdb, one at a time.
+// The bookshelf: recommended study books from Pbook.mdb, one at a time, stepped
+// through with the arrow bar.
 #pragma once
 
 #include "controls/form.h"
 
+class DataBar;
+class Picture;
+class TextBox;
+class QLabel;
 class QPushButton;
 
 class FrmBook final : public Form {
@@ -10,7 +15,22 @@ class FrmBook final : public Form {
 public:
     FrmBook();
 
+    QLabel* Label1;
     QPushButton* cmdBReturn;
+    TextBox* txtTitle;
+    QLabel* lblTitle;
+    TextBox* txtAuthor;
+    QLabel* lblAuthor;
+    TextBox* txtPub;
+    QLabel* lblPub;
+    TextBox* txtComments;
+    QLabel* lblComments;
+    DataBar* Data1;
+    Picture* Image1;
 
     void cmdBReturn_Click();
+
+private:
+    TextBox* field(const QString& name, QRect geometry, const QColor& text, const QFont& font);
+    QLabel* heading(const QString& name, const QString& text, QRect geometry);
 };

@@ -8,6 +8,7 @@
 #include "main/frmmain.h"
 #include "records/databar.h"
 #include "reference/frmoutline.h"
+#include "reference/pagecontrols.h"
 #include "search/frmfind.h"
 
 #include <QGroupBox>
@@ -18,7 +19,7 @@ FrmInfo::FrmInfo()
     : Form(QStringLiteral("frmInfo"), caption(QStringLiteral("Quillmere"), 114, QStringLiteral("Information")),
            QRect(1395, 1425, 9450, 5835), Frame::FixedDialog)
 {
-    setColors(this, colors::teal, colors::darkRed);
+    pagecontrols::setBackground(this, colors::teal);
 
     txtMy = new TextBox(this);
     txtMy->setObjectName(QStringLiteral("txtMy"));
@@ -34,30 +35,25 @@ FrmInfo::FrmInfo()
     DataF->hide();
     DataF->bind(txtMy, QStringLiteral("pinfo"));
 
-    cmdOutline = new QPushButton(QStringLiteral("&Outline"), this);
-    cmdOutline->setObjectName(QStringLiteral("cmdOutline"));
-    cmdOutline->setGeometry(twips::rect(7440, 4680, 1335, 855));
-    cmdOutline->setFont(fonts::systemBold());
+    cmdOutline = pagecontrols::button(this, QStringLiteral("cmdOutline"), QStringLiteral("&Outline"),
+                                      twips::rect(7440, 4680, 1335, 855));
     connect(cmdOutline, &QPushButton::clicked, this, &FrmInfo::cmdOutline_Click);
 
     Frame1 = new QGroupBox(QStringLiteral("Quillmere"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twips::rect(600, 4560, 6615, 975));
-    setColors(Frame1, colors::teal, colors::darkRed);
+    pagecontrols::setBackground(Frame1, colors::teal);
+    setTextColor(Frame1, colors::darkRed); // the caption; the buttons keep their own text colour
     Frame1->setFont(fonts::systemBold());
 
-    cmdReturn = new QPushButton(QStringLiteral("&Return"), Frame1);
-    cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
-    cmdReturn->setGeometry(twips::rect(240, 360, 1500, 495));
+    cmdReturn = pagecontrols::button(Frame1, QStringLiteral("cmdReturn"), QStringLiteral("&Return"),
+                                     twips::rect(240, 360, 1500, 495));
     cmdReturn->setDefault(true);
     connect(cmdReturn, &QPushButton::clicked, this, &FrmInfo::cmdReturn_Click);
 
-    Label1 = new QLabel(QStringLiteral("Click On Books to Search Info"), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twips::rect(2040, 360, 1935, 495));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setWordWrap(true);
-    setColors(Label1, colors::teal, colors::darkRed);
+    Label1 = pagecontrols::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Click On Books to Search Info"),
+                                 twips::rect(2040, 360, 1935, 495), colors::teal, colors::darkRed,
+                                 fonts::systemBold(), Qt::AlignHCenter);
 
     Image1 = new Picture(Frame1);
     Image1->setObjectName(QStringLiteral("Image1"));

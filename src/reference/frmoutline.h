@@ -1,8 +1,10 @@
-// The outline of Proverbs, chapter by chapter.
+// The outline of Proverbs, chapter by chapter, under its heading.
 #pragma once
 
 #include "controls/form.h"
 
+class TextBox;
+class QLabel;
 class QPushButton;
 
 class FrmOutline final : public Form {
@@ -10,6 +12,9 @@ class FrmOutline final : public Form {
 public:
     FrmOutline();
 
+    QLabel* Label1;
+    QWidget* Line1;
+    TextBox* txtOutline;
     QPushButton* cmdOutReturn;
 
     void cmdOutReturn_Click();

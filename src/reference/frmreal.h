@@ -1,8 +1,9 @@
-// The scripture page: headed passages on sin and salvation.
+// The scripture page: headed passages from Romans on sin and salvation.
 #pragma once
 
 #include "controls/form.h"
 
+class QLabel;
 class QPushButton;
 
 class FrmReal final : public Form {
@@ -10,6 +11,20 @@ class FrmReal final : public Form {
 public:
     FrmReal();
 
+    QLabel* lblTitle;
+    QLabel* lblGood;
+    QLabel* lblRom310;
+    QLabel* lblWho;
+    QLabel* lblRom323;
+    QLabel* lblWhere;
+    QLabel* lblRom512;
+    QLabel* lblPrice;
+    QLabel* lblRom623;
+    QLabel* lblWay;
+    QLabel* lblRom58;
+    QLabel* lblRom1013;
+    QLabel* lblEnd;
+    QLabel* lblRom109;
     QPushButton* cmdRReturn;
 
     void cmdRReturn_Click();
