@@ -37,12 +37,18 @@ FrmBook::FrmBook()
     txtComments = field(QStringLiteral("txtComments"), twips::rect(840, 3480, 6855, 1215), colors::navy, fonts::sans());
     txtComments->setMultiLine(true);
     lblComments = heading(QStringLiteral("lblComments"), QStringLiteral("Comments:"), twips::rect(840, 3240, 1215, 255));
+    // Each box is named by its heading.
+    lblTitle->setBuddy(txtTitle);
+    lblAuthor->setBuddy(txtAuthor);
+    lblPub->setBuddy(txtPub);
+    lblComments->setBuddy(txtComments);
 
     Data1 = new DataBar(QStringLiteral("Pbook.mdb"), QStringLiteral("Books"),
                         {QStringLiteral("Title"), QStringLiteral("Author"), QStringLiteral("Pub"),
                          QStringLiteral("comments")},
                         this);
     Data1->setObjectName(QStringLiteral("Data1"));
+    Data1->setAccessibleName(QStringLiteral("Books: first, previous, next, last"));
     Data1->setGeometry(twips::rect(2160, 4920, 3735, 495));
     Data1->setCaption(QStringLiteral(" Quillmere"));
     setColors(Data1, colors::lightGrey, colors::darkRed);
@@ -55,6 +61,7 @@ FrmBook::FrmBook()
     // Decoration only: no click, the ordinary pointer.
     Image1 = new Picture(this);
     Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Bookshelf"));
     Image1->setGeometry(twips::rect(960, 4920, 735, 735));
     Image1->setPicture(QStringLiteral(":/pictures/bookshelf.svg"));
 

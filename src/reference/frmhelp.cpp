@@ -25,6 +25,7 @@ FrmHelp::FrmHelp()
     const QColor background = palette().color(QPalette::Window);
 
     Text1 = pagecontrols::readingBox(this, QStringLiteral("Text1"), twips::rect(1560, 1200, 5775, 4455));
+    Text1->setAccessibleName(QStringLiteral("Help text"));
     Text1->setFrameShape(QFrame::NoFrame);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setColors(Text1, background, colors::darkRed);
@@ -35,6 +36,7 @@ FrmHelp::FrmHelp()
     connect(cmdExit, &QPushButton::clicked, this, &FrmHelp::cmdExit_Click);
 
     Text2 = pagecontrols::readingBox(this, QStringLiteral("Text2"), twips::rect(1080, 120, 6615, 810));
+    Text2->setAccessibleName(QStringLiteral("Quillmere"));
     Text2->setMultiLine(false);
     Text2->setFrameShape(QFrame::NoFrame);
     Text2->setCentred(true);

@@ -22,6 +22,7 @@ FrmInfo::FrmInfo()
     pagecontrols::setBackground(this, colors::teal);
 
     txtMy = new TextBox(this);
+    txtMy->setAccessibleName(QStringLiteral("Information text"));
     txtMy->setObjectName(QStringLiteral("txtMy"));
     txtMy->setGeometry(twips::rect(600, 480, 8175, 3855));
     txtMy->setLocked(true);

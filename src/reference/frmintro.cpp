@@ -17,6 +17,7 @@ FrmIntro::FrmIntro()
     pagecontrols::setBackground(this, colors::darkRed);
 
     txtIntro = pagecontrols::readingBox(this, QStringLiteral("txtIntro"), twips::rect(360, 240, 6135, 4455));
+    txtIntro->setAccessibleName(QStringLiteral("Introduction"));
     txtIntro->setCentred(true);
     setColors(txtIntro, colors::teal, colors::white);
     txtIntro->setFont(fonts::sansBold());

@@ -28,6 +28,7 @@ FrmOutline::FrmOutline()
     pagecontrols::setBackground(Line1, colors::teal);
 
     txtOutline = pagecontrols::readingBox(this, QStringLiteral("txtOutline"), twips::rect(240, 960, 7215, 4455));
+    txtOutline->setAccessibleName(QStringLiteral("Outline"));
     txtOutline->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setColors(txtOutline, colors::lightGrey, colors::navy);
     txtOutline->setFont(fonts::font(QStringLiteral("MS Sans Serif"), 12, 700));

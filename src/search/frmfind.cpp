@@ -21,7 +21,7 @@ FrmFind::Config FrmFind::proverbs()
 {
     return {QStringLiteral("frmFindP"), QStringLiteral("Find in Proverbs"), QStringLiteral("P"),
             QStringLiteral("chkFindP"), {6105, 3300}, {1575, 375}, true,
-            QStringLiteral(":/pictures/redbook.svg"), 1920, [] { return frmMain->txtProverbs; },
+            QStringLiteral(":/pictures/redbook.svg"), QStringLiteral("A red book"), 1920, [] { return frmMain->txtProverbs; },
             &FrmFind::cmdFindP_Click, &FrmFind::cmdCancelP_Click};
 }
 
@@ -29,7 +29,7 @@ FrmFind::Config FrmFind::notes()
 {
     return {QStringLiteral("frmFindN"), QStringLiteral("Find in your Notes"), QStringLiteral("N"),
             QStringLiteral("chkFindN"), {615, 3285}, {1695, 495}, false,
-            QStringLiteral(":/pictures/notepad.svg"), 2160,
+            QStringLiteral(":/pictures/notepad.svg"), QStringLiteral("A notepad with a pencil"), 2160,
             [] { return static_cast<TextBox*>(frmMain->txtNotes); },
             &FrmFind::cmdFindN_Click, &FrmFind::cmdCancelN_Click};
 }
@@ -38,7 +38,7 @@ FrmFind::Config FrmFind::info()
 {
     return {QStringLiteral("frmFindINFO"), QStringLiteral("Find Info"), QStringLiteral("INFO"),
             QStringLiteral("chkFindInfo"), {5070, 6705}, {1935, 495}, false,
-            QStringLiteral(":/pictures/threebooks.svg"), 2280, [] { return frmInfo->txtMy; },
+            QStringLiteral(":/pictures/threebooks.svg"), QStringLiteral("Three books"), 2280, [] { return frmInfo->txtMy; },
             &FrmFind::cmdFindINFO_Click, &FrmFind::cmdCancelINFO_Click};
 }
 
@@ -48,6 +48,7 @@ FrmFind::FrmFind(const Config& config)
     , m_config(config)
 {
     txtFind = new QLineEdit(this);
+    txtFind->setAccessibleName(QStringLiteral("Find what"));
     txtFind->setObjectName(QStringLiteral("txtFind") + config.suffix);
     txtFind->setGeometry(twips::rect(120, 120, 2775, 375));
     txtFind->setFont(fonts::defaultFont());
@@ -74,6 +75,7 @@ FrmFind::FrmFind(const Config& config)
     chkFind->setChecked(true);
 
     Image1 = new Picture(this);
+    Image1->setAccessibleName(config.pictureName);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twips::rect(config.pictureLeft, 600, 480, 480));
     Image1->setPicture(config.picture);

@@ -24,6 +24,7 @@ public:
         QSize checkTwips;
         bool checkBeforeCancel; // tab order: … Find, Ignore Case, Cancel
         QString picture;
+        QString pictureName; // what the picture shows, for assistive technology
         int pictureLeft;
         TextBox* (*target)(); // the box this dialog searches, reached through its window
         Handler findClick;    // cmdFindP_Click …
