@@ -1,6 +1,7 @@
 #include "qtprinterjob.h"
 
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -25,6 +26,10 @@ std::unique_ptr<QtPrinterJob> QtPrinterJob::pdfFile(const QString& path)
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
+    // US Letter with quarter-inch margins: a printable width of exactly 8 inches,
+    // the width the layout fills.
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     return std::unique_ptr<QtPrinterJob>(new QtPrinterJob(std::move(printer)));
 }
 
