@@ -202,8 +202,10 @@ void TestPrinting::layout_data()
     QTest::newRow("LF after CR is measured") << "ab\r\nabc defgh" << 1440.0 << true << "ab\r\nabc \rdefgh";
     QTest::newRow("LF after CR can overflow") << "ab\r\nabcdefgh" << 1440.0 << false << "";
     QTest::newRow("empty notes") << "" << 1440.0 << true << "";
-    // Sums round halves to even: 1440.5 adds 1440 (eight fit), 1440.6 adds 1441.
-    QTest::newRow("half twips round to even") << "abcdefgh" << 1440.5 << true << "abcdefgh";
+    // Sums round halves to even: 1440.5 adds 1440 (eight fit), 1047.5 adds 1048
+    // (the eleventh overflows), 1440.6 adds 1441.
+    QTest::newRow("half twips round down to even") << "abcdefgh" << 1440.5 << true << "abcdefgh";
+    QTest::newRow("half twips round up to even") << "abcd efghij" << 1047.5 << true << "abcd \refghij";
     QTest::newRow("over half rounds up") << "abcd efgh" << 1440.6 << true << "abcd \refgh";
     QTest::newRow("width beyond the counter") << "a" << 40000.0 << false << "";
     // The 16-bit counters: 32766 characters lay out, 32767 do not.

@@ -57,20 +57,22 @@ QString decode(QByteArrayView bytes)
 
 QByteArray encode(QStringView text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    forEachChar(text, [&](QChar c) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* d = out.data();
+    forEachChar(text, [&d](QChar c) {
         const int b = toByte(c);
-        out.append(b < 0 ? '?' : char(b));
+        *d++ = b < 0 ? '?' : char(b);
     });
+    out.truncate(d - out.constData()); // a surrogate pair gave one byte
     return out;
 }
 
 QString narrow(QStringView text)
 {
-    QString out;
-    out.reserve(text.size());
-    forEachChar(text, [&](QChar c) { out.append(canEncode(c) ? c : QChar(u'?')); });
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* d = out.data();
+    forEachChar(text, [&d](QChar c) { *d++ = canEncode(c) ? c : QChar(u'?'); });
+    out.truncate(d - out.constData());
     return out;
 }
 

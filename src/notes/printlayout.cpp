@@ -31,10 +31,11 @@ bool PrintLayout::reformatDoc(const QString& notes, const Width& width)
 {
     textPos = 1;
     lineLen = 0;
-    lineText.clear();
-    printText.clear();
+    lineText.resize(0);
+    printText.resize(0);
     if (notes.size() > counterMax)
         return false;
+    printText.reserve(notes.size() + notes.size() / 32 + 1); // room for the breaks added
     const qint16 textLen = qint16(notes.size());
     qint16 lineWidth = 0;
 
@@ -80,7 +81,7 @@ bool PrintLayout::reformatDoc(const QString& notes, const Width& width)
 void PrintLayout::placeLine()
 {
     printText.append(QStringView(lineText).left(lineLen));
-    lineText.clear();
+    lineText.resize(0); // empty, keeping its room for the next line
 }
 
 bool PrintLayout::truncateLine()

@@ -1,6 +1,5 @@
 #include "qtprinterjob.h"
 
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -49,9 +48,9 @@ bool QtPrinterJob::setFont(const FontAttributes& font)
 {
     m_font = font.toFont();
     m_color = font.ForeColor;
-    const QFontMetricsF fm(m_font, m_printer.get());
-    m_lineHeight = fm.lineSpacing();
-    m_ascent = fm.ascent();
+    m_metrics.emplace(m_font, m_printer.get());
+    m_lineHeight = m_metrics->lineSpacing();
+    m_ascent = m_metrics->ascent();
     return m_printer->printerState() != QPrinter::Error;
 }
 
@@ -60,10 +59,9 @@ std::optional<double> QtPrinterJob::textWidth(QChar c)
     // One character on its own, as the layout asks: a string's width would differ
     // by kerning and tabs.
     const int dpi = m_printer->resolution();
-    if (dpi <= 0)
+    if (dpi <= 0 || !m_metrics)
         return std::nullopt;
-    const QFontMetricsF fm(m_font, m_printer.get());
-    return fm.horizontalAdvance(c) * twipsPerInch / dpi;
+    return m_metrics->horizontalAdvance(c) * twipsPerInch / dpi;
 }
 
 bool QtPrinterJob::begin()
@@ -104,9 +102,8 @@ bool QtPrinterJob::startPendingPages()
 
 bool QtPrinterJob::print(const QString& item)
 {
-    if (!begin())
+    if (!begin() || !m_metrics)
         return false;
-    const QFontMetricsF fm(m_font, m_printer.get());
     QChar previous;
     for (const QChar c : item) {
         if (c == u'\r') {
@@ -120,7 +117,7 @@ bool QtPrinterJob::print(const QString& item)
             if (!startPendingPages())
                 return false;
             m_painter.drawText(QPointF(m_x, m_y + m_ascent), QString(c));
-            m_x += fm.horizontalAdvance(c);
+            m_x += m_metrics->horizontalAdvance(c);
         }
         previous = c;
     }

@@ -6,8 +6,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -33,6 +35,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter; // begun only when the first item is printed: that starts the job
     QFont m_font;
+    std::optional<QFontMetricsF> m_metrics; // of m_font on the printer
     QColor m_color = Qt::black;
     // Where the next character goes, in device pixels from the top left of the printable area.
     qreal m_x = 0;
