@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -60,6 +61,22 @@ QByteArray allBytes()
     // The line ends that must not merge or vanish: lone CR, lone LF, LF CR, CR CR LF.
     bytes.append("\r\n\n\r\r\r\n\n\0\0", 10);
     return bytes;
+}
+
+// Runs f on the dialog the next blocking call opens. A dialog that f leaves open
+// (a failed check returns early) is rejected, so a failing test ends instead of hanging.
+template <class D, class F>
+void onDialog(F f)
+{
+    QTimer::singleShot(0, [f] {
+        QDialog* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (auto* typed = qobject_cast<D*>(d))
+            f(typed);
+        else
+            QTest::qFail("the expected dialog is not open", __FILE__, __LINE__);
+        if (d && d->isVisible())
+            d->reject();
+    });
 }
 
 void makeReadOnly(const QString& path)
@@ -718,9 +735,7 @@ void TestNotes::fileDialogLeavesFolderAndRemembersNothing()
 
     // The first dialog opens in the current folder; the choice comes back as FileName.
     QString openedIn;
-    QTimer::singleShot(0, [&] {
-        auto* fd = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY(fd);
+    onDialog<QFileDialog>([&](QFileDialog* fd) {
         openedIn = fd->directory().absolutePath();
         QCOMPARE(fd->selectedNameFilter(), QStringLiteral("Text files (*.TXT)"));
         fd->selectFile(chosen);
@@ -733,9 +748,7 @@ void TestNotes::fileDialogLeavesFolderAndRemembersNothing()
 
     // The next one proposes that name; a cancel leaves it.
     QString proposed;
-    QTimer::singleShot(0, [&] {
-        auto* fd = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY(fd);
+    onDialog<QFileDialog>([&](QFileDialog* fd) {
         proposed = fd->selectedFiles().value(0);
         fd->reject();
     });
@@ -756,9 +769,7 @@ void TestNotes::fontChooser()
     const FontAttributes start;
 
     // What the dialog shows first, then a choice of every attribute.
-    QTimer::singleShot(0, [&] {
-        auto* fc = qobject_cast<FontChooser*>(QApplication::activeModalWidget());
-        QVERIFY(fc);
+    onDialog<FontChooser>([&](FontChooser* fc) {
         QCOMPARE(fc->fontName->currentText(), QStringLiteral("Times New Roman"));
         QCOMPARE(fc->fontSize->currentText(), QStringLiteral("12"));
         QVERIFY(fc->fontBold->isChecked() && !fc->fontItalic->isChecked());
@@ -786,9 +797,7 @@ void TestNotes::fontChooser()
 
     // Cancel leaves the component's font; without the effects flag they are not offered.
     dialog.Flags = 3;
-    QTimer::singleShot(0, [&] {
-        auto* fc = qobject_cast<FontChooser*>(QApplication::activeModalWidget());
-        QVERIFY(fc);
+    onDialog<FontChooser>([&](FontChooser* fc) {
         QVERIFY(!fc->foreColor->isVisibleTo(fc) && !fc->fontUnderline->isVisibleTo(fc));
         fc->fontSize->setEditText(QStringLiteral("30"));
         fc->reject();

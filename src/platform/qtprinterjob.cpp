@@ -102,7 +102,7 @@ bool QtPrinterJob::startPendingPages()
 
 bool QtPrinterJob::print(const QString& item)
 {
-    if (!begin() || !m_metrics)
+    if (!m_metrics || !begin())
         return false;
     QChar previous;
     for (const QChar c : item) {
