@@ -18,13 +18,11 @@ bool step(qint16& counter)
 
 double PrintLayout::roundHalfEven(double x)
 {
-    const double down = std::floor(x);
-    const double rest = x - down;
-    if (rest < 0.5)
-        return down;
-    if (rest > 0.5)
-        return down + 1;
-    return std::fmod(down, 2.0) == 0 ? down : down + 1;
+    // Halves go to the even neighbour: 2.5 → 2, 3.5 → 4.
+    const double nearest = std::round(x); // halves away from zero
+    if (std::fabs(x - std::trunc(x)) == 0.5)
+        return 2.0 * std::round(x / 2.0);
+    return nearest;
 }
 
 bool PrintLayout::reformatDoc(const QString& notes, const Width& width)
