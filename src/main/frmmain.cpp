@@ -8,8 +8,12 @@
 #include "controls/twips.h"
 #include "main/clockformat.h"
 #include "notes/notesbox.h"
+#include "notes/notesfile.h"
+#include "notes/printlayout.h"
+#include "notes/printnotes.h"
 #include "platform/commondialog.h"
 #include "platform/platform.h"
+#include "platform/printerjob.h"
 #include "records/criterion.h"
 #include "records/databar.h"
 #include "records/recordsource.h"
@@ -176,6 +180,7 @@ void FrmMain::buildNotes()
     connect(Image2, &Picture::clicked, this, &FrmMain::Image2_Click);
 
     CommonDialog1 = std::make_unique<CommonDialog>();
+    printLayout = std::make_unique<PrintLayout>();
 }
 
 void FrmMain::buildClockAndCommands()
@@ -337,14 +342,133 @@ void FrmMain::mnuHelpHowTo_Click()
 }
 
 // The notes commands.
-void FrmMain::mnuFileNewPage_Click() {}
-void FrmMain::mnuFileOpenNotes_Click() {}
-void FrmMain::mnuFileSave_Click() {}
-void FrmMain::mnuFileSaveAs_Click() {}
-void FrmMain::mnuFilePrint_Click() {}
-void FrmMain::cmdANcopy_Click() {}
-void FrmMain::mnuEditCopy_Click() {}
-void FrmMain::mnuEditCut_Click() {}
-void FrmMain::mnuEditPaste_Click() {}
-void FrmMain::mnuFormatFont_Click() {}
-void FrmMain::mnuFormatBold_Click() {}
+namespace {
+const QString programTitle = QStringLiteral("Quillmere");
+
+void setUpFileDialog(CommonDialog& dialog)
+{
+    dialog.Filter = QStringLiteral("Text files|*.TXT");
+    dialog.FilterIndex = 1;
+}
+} // namespace
+
+void FrmMain::setNotesFileName(const QString& path)
+{
+    lblFileName->setText(path);
+    lblFileName->adjustSize();
+    lblFileName->setVisible(!path.isEmpty());
+    notesFileName = path;
+}
+
+void FrmMain::mnuFileNewPage_Click()
+{
+    if (platform().messageBox(QStringLiteral("Erase all text?"), QStringLiteral("New"), MsgIcon::Question,
+                              MsgButtons::OkCancel)
+        != MsgResult::Ok)
+        return;
+    txtNotes->setText(QString());
+    setNotesFileName(QString());
+}
+
+void FrmMain::mnuFileOpenNotes_Click()
+{
+    setUpFileDialog(*CommonDialog1);
+    if (!CommonDialog1->ShowOpen())
+        return; // a cancel ends the command; the last path is not read again
+    const QString path = CommonDialog1->FileName;
+    const notesfile::ReadResult file = notesfile::read(path);
+    if (file.status == notesfile::ReadResult::TooLarge)
+        platform().messageBox(QStringLiteral("%1 is too large to open as notes: the largest is %2 MiB.")
+                                  .arg(path).arg(notesfile::largestSize / (1024 * 1024)),
+                              programTitle, MsgIcon::Warning, MsgButtons::Ok);
+    if (file.status != notesfile::ReadResult::Read)
+        return; // a missing or unreadable file ends the command silently
+    txtNotes->setText(file.text);
+    setNotesFileName(path);
+}
+
+void FrmMain::mnuFileSave_Click()
+{
+    if (notesFileName.isEmpty()) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    const QString failure = notesfile::write(notesFileName, txtNotes->text());
+    if (!failure.isEmpty())
+        platform().messageBox(QStringLiteral("The notes could not be saved to %1.\n%2").arg(notesFileName, failure),
+                              programTitle, MsgIcon::Warning, MsgButtons::Ok);
+}
+
+void FrmMain::mnuFileSaveAs_Click()
+{
+    setUpFileDialog(*CommonDialog1);
+    if (!CommonDialog1->ShowSave())
+        return;
+    const QString path = CommonDialog1->FileName;
+    if (!notesfile::write(path, txtNotes->text()).isEmpty())
+        return; // no "Saving As" and no new file name tell the user it failed
+    platform().messageBox(QStringLiteral("Saving As: ") + path, programTitle, MsgIcon::None, MsgButtons::Ok);
+    setNotesFileName(path);
+}
+
+void FrmMain::mnuFilePrint_Click()
+{
+    const std::unique_ptr<PrinterJob> printer = platform().defaultPrinter();
+    if (!printNotes(printer.get(), *printLayout, txtNotes->text(), txtNotes->fontAttributes()))
+        platform().messageBox(QStringLiteral("Document could not be printed."), programTitle, MsgIcon::None,
+                              MsgButtons::Ok);
+}
+
+// Copy, Cut and Paste act on the notes wherever the focus is; only the menu's own
+// Copy and Cut grey themselves, until the next Paste.
+void FrmMain::cmdANcopy_Click()
+{
+    platform().setClipboardText(txtNotes->selText());
+}
+
+void FrmMain::mnuEditCopy_Click()
+{
+    platform().setClipboardText(txtNotes->selText());
+    mnuEditCopy->setEnabled(false);
+    mnuEditCut->setEnabled(false);
+}
+
+void FrmMain::mnuEditCut_Click()
+{
+    platform().setClipboardText(txtNotes->selText());
+    txtNotes->setSelText(QString());
+    mnuEditCut->setEnabled(false);
+    mnuEditCopy->setEnabled(false);
+}
+
+void FrmMain::mnuEditPaste_Click()
+{
+    bool readable = false;
+    const QString text = platform().clipboardText(&readable);
+    if (!readable) {
+        platform().messageBox(QStringLiteral("The clipboard could not be read; the notes are unchanged."),
+                              programTitle, MsgIcon::Warning, MsgButtons::Ok);
+        return;
+    }
+    txtNotes->pasteText(text); // no text on the clipboard: the selection goes
+    mnuEditCut->setEnabled(true);
+    mnuEditCopy->setEnabled(true);
+}
+
+void FrmMain::mnuFormatFont_Click()
+{
+    CommonDialog1->Flags = 259; // screen and printer fonts, with strikethrough, underline and colour
+    CommonDialog1->Font = txtNotes->fontAttributes();
+    if (!CommonDialog1->ShowFont())
+        return;
+    txtNotes->setFontAttributes(CommonDialog1->Font);
+}
+
+void FrmMain::mnuFormatBold_Click()
+{
+    FontAttributes font = txtNotes->fontAttributes();
+    font.FontBold = !font.FontBold;
+    txtNotes->setFontAttributes(font);
+    // The mark shows what the last Bold did, not what the font dialog chose.
+    mnuFormatBold->setChecked(font.FontBold);
+}

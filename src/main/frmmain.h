@@ -7,6 +7,7 @@
 
 class DataBar;
 class NotesBox;
+class PrintLayout;
 class Picture;
 class TextBox;
 class CommonDialog;
@@ -73,6 +74,8 @@ public:
 
     // The notes file in use; lblFileName always shows it.
     QString notesFileName;
+    // The print layout of the last Print command.
+    std::unique_ptr<PrintLayout> printLayout;
 
     // Handlers.
     void Form_Load();
@@ -112,6 +115,7 @@ private:
     void buildMenus();
     void setTabOrder();
     void nameForAccessibility();
+    void setNotesFileName(const QString& path);
     QPushButton* button(const QString& name, const QString& text, QRect geometry, bool systemFont);
     QAction* item(QMenu* menu, const QString& name, const QString& text,
                   const QKeySequence& shortcut, void (FrmMain::*handler)());

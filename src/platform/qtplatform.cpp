@@ -1,14 +1,17 @@
 #include "qtplatform.h"
 
 #include "commondialog.h"
-#include "printerjob.h"
+#include "fontchooser.h"
+#include "qtprinterjob.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
 
 MsgResult QtPlatform::messageBox(const QString& text, const QString& title, MsgIcon icon,
                                  MsgButtons buttons)
@@ -36,21 +39,41 @@ void QtPlatform::beep()
 }
 
 namespace {
-// A file dialog that proposes the component's file name, leaves the current
-// folder alone and remembers nothing after it closes.
+// Qt's file dialog stores its last folder, history and sidebar in the user's
+// settings and reads them back in the next run. The program keeps no settings, so
+// the dialog's go to a private folder that disappears with the process.
+void keepFileDialogStateToThisRun()
+{
+    static QTemporaryDir scratch;
+    static const bool redirected = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch.path());
+        return true;
+    }();
+    Q_UNUSED(redirected);
+}
+
+// A file dialog that proposes the component's file name (the current folder while
+// there is none), leaves the current folder as it was and remembers nothing after it closes.
 bool runFileDialog(CommonDialog& dialog, QFileDialog::AcceptMode mode)
 {
+    keepFileDialogStateToThisRun();
+    const QString currentFolder = QDir::currentPath();
     QFileDialog fd(QApplication::activeWindow());
     fd.setAcceptMode(mode);
-    fd.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::AnyFile : QFileDialog::AnyFile);
+    fd.setFileMode(QFileDialog::AnyFile);
     fd.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = dialog.nameFilters();
     fd.setNameFilters(filters);
     if (dialog.FilterIndex >= 1 && dialog.FilterIndex <= filters.size())
         fd.selectNameFilter(filters.at(dialog.FilterIndex - 1));
+    fd.setDirectory(currentFolder);
     if (!dialog.FileName.isEmpty())
         fd.selectFile(dialog.FileName);
-    if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
+    const bool accepted = fd.exec() == QDialog::Accepted && !fd.selectedFiles().isEmpty();
+    if (QDir::currentPath() != currentFolder)
+        QDir::setCurrent(currentFolder);
+    if (!accepted)
         return false;
     dialog.FileName = QDir::toNativeSeparators(fd.selectedFiles().constFirst());
     const qsizetype index = filters.indexOf(fd.selectedNameFilter());
@@ -107,20 +130,15 @@ void QtPlatform::quit()
 
 bool QtPlatform::showFont(CommonDialog& dialog)
 {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, dialog.Font.toFont(), QApplication::activeWindow());
-    if (!ok)
+    constexpr int effects = 0x100; // strikethrough, underline and the text colour are offered
+    FontChooser chooser(dialog.Font, dialog.Flags & effects, QApplication::activeWindow());
+    if (chooser.exec() != QDialog::Accepted)
         return false;
-    dialog.Font.FontName = chosen.family();
-    dialog.Font.FontSize = chosen.pointSizeF();
-    dialog.Font.FontBold = chosen.bold();
-    dialog.Font.FontItalic = chosen.italic();
-    dialog.Font.FontStrikethru = chosen.strikeOut();
-    dialog.Font.FontUnderline = chosen.underline();
+    dialog.Font = chooser.chosen();
     return true;
 }
 
 std::unique_ptr<PrinterJob> QtPlatform::defaultPrinter()
 {
-    return nullptr;
+    return QtPrinterJob::defaultPrinter();
 }
