@@ -15,7 +15,7 @@ appstreamcli validate --no-net "$work/install/usr/share/metainfo/org.quillmere.Q
 (cd "$work" && cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$work/deb" >/dev/null)
 deb=$(ls "$work"/deb/quillmere_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for need in libqt6widgets6 libqt6sql6-sqlite libqt6svg6 libqt6printsupport6 fonts-liberation; do
+for need in libqt6widgets6 libqt6sql6-sqlite libqt6svg6 libqt6printsupport6 libcups2 fonts-liberation; do
     echo "$depends" | grep -q "$need" || { echo "package does not depend on $need: $depends" >&2; exit 1; }
 done
 # Every dependency must be installed here, as apt would have done.

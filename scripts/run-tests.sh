@@ -21,17 +21,20 @@ setup_printer() {
     fi
     cups_running || return 1
     ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null || ls /usr/share/ppd/cups-pdf/*.ppd | head -n 1)
-    if ! lpstat -p QuillmereTest >/dev/null 2>&1; then
-        $SUDO lpadmin -p QuillmereTest -v cups-pdf:/ -E -P "$ppd"
-    fi
-    $SUDO cupsenable QuillmereTest 2>/dev/null || true
-    $SUDO cupsaccept QuillmereTest 2>/dev/null || true
+    # QuillmereTest takes jobs; QuillmereStop takes them until a test stops it;
+    # QuillmereReject refuses them.
+    for queue in QuillmereTest QuillmereStop QuillmereReject; do
+        lpstat -p "$queue" >/dev/null 2>&1 || $SUDO lpadmin -p "$queue" -v cups-pdf:/ -E -P "$ppd"
+        $SUDO cupsenable "$queue"
+        $SUDO cupsaccept "$queue"
+    done
+    $SUDO cupsreject QuillmereReject
 }
 
 if setup_printer; then
-    echo "CUPS test queue QuillmereTest is ready"
+    echo "CUPS test queues are ready"
 else
-    echo "warning: the CUPS test queue could not be set up" >&2
+    echo "warning: the CUPS test queues could not be set up" >&2
 fi
 
 export QT_QPA_PLATFORM=offscreen

@@ -3,6 +3,7 @@
 #include "commondialog.h"
 #include "fontchooser.h"
 #include "qtprinterjob.h"
+#include "x11selection.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -107,10 +108,13 @@ QString QtPlatform::clipboardText(bool* ok)
         *ok = false;
         return {};
     }
-    *ok = true;
     const QMimeData* data = cb->mimeData();
+    // An owner that offers nothing did not answer in time (it hangs, or went away
+    // mid-request): that clipboard could not be read, which is not an empty one.
+    const bool offersNothing = !data || data->formats().isEmpty();
+    *ok = !(offersNothing && !cb->ownsClipboard() && x11selection::clipboardHasOwner());
     // Empty, image-only or cleared clipboards all read as empty text.
-    return data && data->hasText() ? data->text() : QString();
+    return *ok && data && data->hasText() ? data->text() : QString();
 }
 
 QDateTime QtPlatform::now()

@@ -1,5 +1,7 @@
 #include "qtprinterjob.h"
 
+#include "cupsqueue.h"
+
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,7 +14,7 @@ std::unique_ptr<QtPrinterJob> QtPrinterJob::defaultPrinter()
 {
     // Checked first: with no CUPS server or no default queue there is nothing to print on.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
+    if (info.isNull() || !cupsqueue::acceptsJobs(info.printerName()))
         return nullptr;
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     if (!printer->isValid())
@@ -130,5 +132,7 @@ bool QtPrinterJob::endDoc()
     if (!begin())
         return false;
     const bool ended = m_painter.end();
-    return ended && m_printer->printerState() != QPrinter::Error;
+    // Ending hands the job to CUPS; a queue that refuses it must not pass for printed.
+    const bool refused = m_printer->outputFormat() == QPrinter::NativeFormat && cupsqueue::lastRequestFailed();
+    return ended && !refused && m_printer->printerState() != QPrinter::Error;
 }

@@ -15,6 +15,8 @@ bool FakePlatform::fileDialog(CommonDialog& dialog)
 {
     ++fileDialogs;
     const std::optional<QString> answer = fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
+    if (afterFileDialog)
+        afterFileDialog();
     if (!answer)
         return false;
     dialog.FileName = *answer;

@@ -18,11 +18,12 @@ struct ShownMessage {
     MsgButtons buttons;
 };
 
-class FakePlatform final : public Platform {
+class FakePlatform : public Platform {
 public:
     // Answers, taken in order; when a queue is empty: OK, and Cancel for dialogs.
     QQueue<MsgResult> messageAnswers;
     QQueue<std::optional<QString>> fileAnswers;            // nullopt = Cancel
+    std::function<void()> afterFileDialog;                  // runs as a file dialog closes
     QQueue<std::optional<FontAttributes>> fontAnswers;      // nullopt = Cancel
     std::function<std::unique_ptr<PrinterJob>()> printer;   // unset = no default printer
 
