@@ -32,7 +32,7 @@ measure() {
 }
 
 if [ -z "$QUILLMERE_IN_XVFB" ]; then
-    QUILLMERE_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$BUILD" "$RUNS"
+    QUILLMERE_IN_XVFB=1 exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" "$0" "$BUILD" "$RUNS"
 fi
 
 cd "$BUILD"
