@@ -10,6 +10,7 @@
 #include "platform/qtplatform.h"
 #include "support/datafolder.h"
 #include "support/fakeplatform.h"
+#include "support/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,24 +30,6 @@
 #include <QTimer>
 
 namespace {
-// The main window over a fresh data folder with the fake platform; every window
-// goes at the end.
-struct MainWindow {
-    FakePlatformScope fake;
-    DataFolder data;
-    FrmMain& w;
-    MainWindow() : w(frmMain.get()) {}
-    ~MainWindow() { resetWindows(); }
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
-
-    bool showActive()
-    {
-        frmMain.show();
-        return QTest::qWaitForWindowActive(&w);
-    }
-};
-
 QByteArray readBytes(const QString& path)
 {
     QFile f(path);
@@ -226,7 +209,9 @@ void TestNotes::everyTypedCode_data()
     }
 }
 
-void TestNotes::everyTypedCode()
+// Types the row's key into a notes box holding `before` with the caret at `caret`,
+// and checks the text and the beeps that follow.
+static void typeRowInto(const QString& before, int caret)
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
@@ -235,11 +220,16 @@ void TestNotes::everyTypedCode()
     QFETCH(int, beeps);
     FakePlatformScope fake;
     NotesBox box;
-    box.setText(QStringLiteral("x"));
-    box.setSelStart(1);
+    box.setText(before);
+    box.setSelStart(caret);
     QTest::sendKeyEvent(QTest::Click, &box, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
     QCOMPARE(box.text(), after);
     QCOMPARE(fake->beeps, beeps);
+}
+
+void TestNotes::everyTypedCode()
+{
+    typeRowInto(QStringLiteral("x"), 1);
 }
 
 void TestNotes::keyForms_data()
@@ -273,18 +263,7 @@ void TestNotes::keyForms_data()
 
 void TestNotes::keyForms()
 {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QString, text);
-    QFETCH(QString, after);
-    QFETCH(int, beeps);
-    FakePlatformScope fake;
-    NotesBox box;
-    box.setText(QStringLiteral("ab"));
-    box.setSelStart(1);
-    QTest::sendKeyEvent(QTest::Click, &box, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(box.text(), after);
-    QCOMPARE(fake->beeps, beeps);
+    typeRowInto(QStringLiteral("ab"), 1);
 }
 
 void TestNotes::inputMethodCommit_data()

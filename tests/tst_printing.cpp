@@ -8,6 +8,7 @@
 #include "platform/qtprinterjob.h"
 #include "support/datafolder.h"
 #include "support/fakeplatform.h"
+#include "support/mainwindow.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -67,15 +68,7 @@ private:
     double m_size = 12;
 };
 
-struct MainWindow {
-    FakePlatformScope fake;
-    DataFolder data;
-    FrmMain& w;
-    MainWindow() : w(frmMain.get()) {}
-    ~MainWindow() { resetWindows(); }
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
-
+struct PrintingWindow : MainWindow {
     void useFakePrinter(PrinterLog& log, const QString& failAt = QString())
     {
         fake->printer = [&log, failAt] { return std::make_unique<FakePrinterJob>(log, failAt); };
@@ -251,7 +244,7 @@ void TestPrinting::truncateLineMovesBack()
 
 void TestPrinting::printCommand()
 {
-    MainWindow m;
+    PrintingWindow m;
     PrinterLog log;
     m.useFakePrinter(log);
     FontAttributes font;
@@ -301,7 +294,7 @@ void TestPrinting::printFailures()
     QFETCH(QString, failAt);
     QFETCH(QString, notes);
     QFETCH(QStringList, calls);
-    MainWindow m;
+    PrintingWindow m;
     PrinterLog log;
     if (failAt != QLatin1String("none"))
         m.useFakePrinter(log, failAt);
@@ -321,7 +314,7 @@ void TestPrinting::printFailures()
 
 void TestPrinting::largerFontFewerCharacters()
 {
-    MainWindow m;
+    PrintingWindow m;
     PrinterLog log;
     m.useFakePrinter(log);
     m.w.txtNotes->setText(QStringLiteral("aaa bbb ccc ddd"));
@@ -354,7 +347,7 @@ void TestPrinting::printerWidths()
 
 void TestPrinting::pdfOutput()
 {
-    MainWindow m;
+    PrintingWindow m;
     const QString pdf = m.data.file(QStringLiteral("notes.pdf"));
     m.fake->printer = [pdf] { return QtPrinterJob::pdfFile(pdf); };
     const QString notes = QStringLiteral(
@@ -393,7 +386,7 @@ void TestPrinting::pdfOutput()
 
 void TestPrinting::pdfPagesAndColour()
 {
-    MainWindow m;
+    PrintingWindow m;
     const QString pdf = m.data.file(QStringLiteral("long.pdf"));
     m.fake->printer = [pdf] { return QtPrinterJob::pdfFile(pdf); };
     FontAttributes blue;
