@@ -4,6 +4,7 @@
 #include "app/windows.h"
 #include "main/frmmain.h"
 #include "notes/notesbox.h"
+#include "controls/roundhalfeven.h"
 #include "notes/printlayout.h"
 #include "platform/qtprinterjob.h"
 #include "support/datafolder.h"
@@ -169,7 +170,7 @@ void TestPrinting::roundHalfEven()
 {
     QFETCH(double, sum);
     QFETCH(double, rounded);
-    QCOMPARE(PrintLayout::roundHalfEven(sum), rounded);
+    QCOMPARE(::roundHalfEven(sum), rounded);
 }
 
 void TestPrinting::layout_data()

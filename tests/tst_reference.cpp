@@ -6,6 +6,7 @@
 
 #include "app/windows.h"
 #include "controls/picture.h"
+#include "controls/roundhalfeven.h"
 #include "controls/textbox.h"
 #include "main/frmmain.h"
 #include "records/databar.h"
@@ -588,7 +589,7 @@ void TestReference::roundHalfEven()
 {
     QFETCH(float, value);
     QFETCH(int, rounded);
-    QCOMPARE(sprinkler::roundHalfEven(value), rounded);
+    QCOMPARE(int(::roundHalfEven(value)), rounded);
 }
 
 void TestReference::sprinkleDrawsFiveValuesPerPointInOrder()

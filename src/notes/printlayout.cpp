@@ -1,5 +1,7 @@
 #include "printlayout.h"
 
+#include "controls/roundhalfeven.h"
+
 #include <cmath>
 #include <limits>
 
@@ -15,15 +17,6 @@ bool step(qint16& counter)
     return true;
 }
 } // namespace
-
-double PrintLayout::roundHalfEven(double x)
-{
-    // Halves go to the even neighbour: 2.5 → 2, 3.5 → 4.
-    const double nearest = std::round(x); // halves away from zero
-    if (std::fabs(x - std::trunc(x)) == 0.5)
-        return 2.0 * std::round(x / 2.0);
-    return nearest;
-}
 
 bool PrintLayout::reformatDoc(const QString& notes, const Width& width)
 {

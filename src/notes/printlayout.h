@@ -33,7 +33,4 @@ public:
     // Cuts the line back to its last space and ends it with a CR, moving textPos
     // back over what was cut; false when the line holds no space.
     bool truncateLine();
-
-    // A sum of widths rounded to whole twips, halves to the even neighbour.
-    static double roundHalfEven(double x);
 };

@@ -2,21 +2,12 @@
 
 #include "uniformsource.h"
 
+#include "controls/roundhalfeven.h"
 #include "controls/twips.h"
 
 #include <cmath>
 
 namespace sprinkler {
-
-int roundHalfEven(float value)
-{
-    const float below = std::floor(value);
-    const float fraction = value - below;
-    int n = int(below);
-    if (fraction > 0.5f || (fraction == 0.5f && n % 2 != 0))
-        ++n;
-    return n;
-}
 
 QVector<SprinklePoint> sprinkle(UniformSource& source, float widthTwips, float heightTwips, int count)
 {
@@ -29,7 +20,7 @@ QVector<SprinklePoint> sprinkle(UniformSource& source, float widthTwips, float h
         const float b = source.next() * 255.0f;
         const float x = source.next() * widthTwips;
         const float y = source.next() * heightTwips;
-        points.append({x, y, roundHalfEven(r), roundHalfEven(g), roundHalfEven(b)});
+        points.append({x, y, int(roundHalfEven(r)), int(roundHalfEven(g)), int(roundHalfEven(b))});
     }
     return points;
 }

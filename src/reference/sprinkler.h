@@ -17,9 +17,6 @@ struct SprinklePoint {
 namespace sprinkler {
 constexpr int pointsPerTick = 100;
 
-// Rounds to the nearest whole number, a value exactly halfway going to the even one.
-int roundHalfEven(float value);
-
 // Draws `count` points; each takes five values from the source, in the order
 // red, green, blue, x, y. Width and height are the client area's, in twips.
 QVector<SprinklePoint> sprinkle(UniformSource& source, float widthTwips, float heightTwips,
