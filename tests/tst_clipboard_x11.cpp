@@ -72,6 +72,7 @@ private slots:
         installPlatform(std::move(m_previous));
     }
     void pasteFromAnotherProgram();
+    void linesFromAnotherProgramStayLines();
     void pictureOnlyDeletesTheSelection();
     void silentOwnerLeavesTheNotes();
     void anotherProgramReadsWhatWasCopied();
@@ -89,6 +90,22 @@ void TestClipboardX11::pasteFromAnotherProgram()
     frmMain->mnuEditPaste->trigger();
     QCOMPARE(frmMain->txtNotes->text(), QStringLiteral("my from another program"));
     QVERIFY(fake().messages.isEmpty());
+}
+
+void TestClipboardX11::linesFromAnotherProgramStayLines()
+{
+    Owner owner("two\nlines\r\nand\n", QStringLiteral("UTF8_STRING"));
+    frmMain->txtNotes->setText(QString());
+    frmMain->mnuEditPaste->trigger();
+    QCOMPARE(frmMain->txtNotes->text(), QStringLiteral("two\r\nlines\r\nand\r\n"));
+
+    // What the notes copy comes back exactly, lone line feeds and all.
+    frmMain->txtNotes->setText(QStringLiteral("a\nb"));
+    selectAllNotes();
+    frmMain->cmdANcopy->click();
+    frmMain->txtNotes->setSelStart(3);
+    frmMain->mnuEditPaste->trigger();
+    QCOMPARE(frmMain->txtNotes->text(), QStringLiteral("a\nba\nb"));
 }
 
 void TestClipboardX11::pictureOnlyDeletesTheSelection()

@@ -14,6 +14,8 @@ private slots:
     void displayRoundTrip();
     void displayOffset_data();
     void displayOffset();
+    void foreignLines_data();
+    void foreignLines();
     void boxKeepsExactText();
     void selectionCountsLineBreaksTwice();
     void selectionBeyondEndStopsAtEnd();
@@ -69,6 +71,31 @@ void TestControls::displayOffset()
     QFETCH(int, offset);
     QFETCH(int, expected);
     QCOMPARE(exacttext::toDisplayOffset(model, offset), expected);
+}
+
+void TestControls::foreignLines_data()
+{
+    QTest::addColumn<QString>("foreign");
+    QTest::addColumn<QString>("model");
+    QTest::newRow("bare LF") << "a\nb" << "a\r\nb";
+    QTest::newRow("already CR LF") << "a\r\nb" << "a\r\nb";
+    QTest::newRow("leading and trailing") << "\nx\n" << "\r\nx\r\n";
+    QTest::newRow("empty lines") << "\n\n" << "\r\n\r\n";
+    QTest::newRow("lone CR stays") << "a\rb" << "a\rb";
+    QTest::newRow("LF CR") << "\n\r" << "\r\n\r";
+}
+
+void TestControls::foreignLines()
+{
+    QFETCH(QString, foreign);
+    QFETCH(QString, model);
+    QCOMPARE(exacttext::fromForeign(foreign), model);
+    // The program's own copies carry their exact text.
+    std::unique_ptr<QMimeData> own(exacttext::toMime(foreign));
+    QCOMPARE(exacttext::fromMime(*own), foreign);
+    QMimeData other;
+    other.setText(foreign);
+    QCOMPARE(exacttext::fromMime(other), model);
 }
 
 void TestControls::boxKeepsExactText()

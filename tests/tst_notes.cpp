@@ -292,15 +292,23 @@ void TestNotes::inputMethodCommit()
 
 void TestNotes::pasteIntoBoxNarrows()
 {
-    // The box's own paste (Shift+Insert, the context menu, a drop) narrows too, and
-    // keeps CR LF as a line break and a lone LF as a character.
+    // The box's own paste (Shift+Insert, the context menu, a drop) narrows too; a
+    // line of another program, ended by a bare LF, arrives as a CR LF line break.
     FakePlatformScope fake;
     NotesBox box;
     QApplication::clipboard()->setText(QStringLiteral("a€ж\U0001F600\x01\r\nb\nc"));
     QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(box.text(), QStringLiteral("a€??\x01\r\nb\nc"));
-    QCOMPARE(box.document()->blockCount(), 2);
-    QCOMPARE(box.selStart(), 10);
+    QCOMPARE(box.text(), QStringLiteral("a€??\x01\r\nb\r\nc"));
+    QCOMPARE(box.document()->blockCount(), 3);
+    QCOMPARE(box.selStart(), 11);
+
+    // What a box copied itself comes back exactly, a lone LF staying a character.
+    box.setText(QStringLiteral("x\ny"));
+    box.setSelection(0, 3);
+    box.copy();
+    box.setSelStart(3);
+    QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(box.text(), QStringLiteral("x\nyx\ny"));
 }
 
 // --- Files -----------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "exacttext.h"
 
+#include <QMimeData>
+
 namespace exacttext {
 
 namespace {
@@ -64,6 +66,37 @@ QString fromDisplay(QStringView display)
             out.append(modelChar(c));
     }
     return out;
+}
+
+QString fromForeign(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
+            out.append(u'\r');
+        out.append(text[i]);
+    }
+    return out;
+}
+
+namespace {
+const QString exactMimeType = QStringLiteral("application/x-quillmere-exact-text");
+} // namespace
+
+QMimeData* toMime(const QString& text)
+{
+    auto* data = new QMimeData;
+    data->setText(text);
+    data->setData(exactMimeType, text.toUtf8());
+    return data;
+}
+
+QString fromMime(const QMimeData& data)
+{
+    if (data.hasFormat(exactMimeType))
+        return QString::fromUtf8(data.data(exactMimeType));
+    return data.hasText() ? fromForeign(data.text()) : QString();
 }
 
 qsizetype toDisplayOffset(QStringView model, qsizetype offset)

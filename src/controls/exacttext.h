@@ -8,6 +8,8 @@
 
 #include <QString>
 
+class QMimeData;
+
 namespace exacttext {
 
 // Model text → display text with '\n' between paragraphs.
@@ -20,6 +22,16 @@ QString fromDisplay(QStringView display);
 // Model offset → display offset. An offset between the CR and the LF of a line
 // break maps to the paragraph's end.
 qsizetype toDisplayOffset(QStringView model, qsizetype offset);
+
+// Text from other programs, whose lines end in a bare LF here: each such LF
+// becomes a CR LF line break.
+QString fromForeign(QStringView text);
+
+// Mime data that carries a box's exact text beside its plain text, so that what
+// the program copies comes back exactly, lone CR and LF included.
+QMimeData* toMime(const QString& text);
+// The text of mime data: exact when the program made it, else fromForeign().
+QString fromMime(const QMimeData& data);
 
 // The display character for a model character, and back.
 QChar displayChar(QChar c);

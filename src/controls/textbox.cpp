@@ -178,17 +178,14 @@ void TextBox::insertFromMimeData(const QMimeData* source)
 {
     if (isReadOnly() || !source)
         return;
-    setSelText(acceptPastedText(source->hasText() ? source->text() : QString()));
+    setSelText(acceptPastedText(exacttext::fromMime(*source)));
 }
 
 QMimeData* TextBox::createMimeDataFromSelection() const
 {
-    auto* data = new QMimeData;
     const QTextCursor c = textCursor();
-    const QString t = text();
     const int from = toModel(c.selectionStart());
-    data->setText(t.mid(from, toModel(c.selectionEnd()) - from));
-    return data;
+    return exacttext::toMime(text().mid(from, toModel(c.selectionEnd()) - from));
 }
 
 void TextBox::focusInEvent(QFocusEvent* e)

@@ -1,6 +1,7 @@
 #include "qtplatform.h"
 
 #include "commondialog.h"
+#include "controls/exacttext.h"
 #include "fontchooser.h"
 #include "qtprinterjob.h"
 #include "x11selection.h"
@@ -98,7 +99,7 @@ void QtPlatform::setClipboardText(const QString& text)
 {
     QClipboard* cb = QApplication::clipboard();
     cb->clear();
-    cb->setText(text);
+    cb->setMimeData(exacttext::toMime(text));
 }
 
 QString QtPlatform::clipboardText(bool* ok)
@@ -114,7 +115,7 @@ QString QtPlatform::clipboardText(bool* ok)
     const bool offersNothing = !data || data->formats().isEmpty();
     *ok = !(offersNothing && !cb->ownsClipboard() && x11selection::clipboardHasOwner());
     // Empty, image-only or cleared clipboards all read as empty text.
-    return *ok && data && data->hasText() ? data->text() : QString();
+    return *ok && data ? exacttext::fromMime(*data) : QString();
 }
 
 QDateTime QtPlatform::now()
