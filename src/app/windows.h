@@ -27,7 +27,7 @@ extern Instance<FrmReal> frmReal;
 
 // Destroys every window at once, without their close handling.
 void destroyAllWindows();
-// ... and ends the event loop: the exit commands.
+// Destroys every window and ends the event loop: what the exit commands do.
 void endProgram();
 // True once any window exists; the tests' start and end check.
 bool anyWindowCreated();
