@@ -22,10 +22,7 @@ void NotesBox::pasteText(const QString& text)
 void NotesBox::setFontAttributes(const FontAttributes& font)
 {
     m_font = font;
-    QFont f = fonts::font(font.FontName, font.FontSize, font.FontBold ? 700 : 400, font.FontItalic);
-    f.setStrikeOut(font.FontStrikethru);
-    f.setUnderline(font.FontUnderline);
-    setFont(f);
+    setFont(font.toFont());
     setTextColor(this, font.ForeColor);
 }
 

@@ -1,6 +1,8 @@
 // The seven font attributes that always travel together, in their fixed order.
 #pragma once
 
+#include "controls/style.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -14,12 +16,10 @@ struct FontAttributes {
     bool FontUnderline = false;
     QColor ForeColor = QColor(128, 0, 0);
 
+    // The one font of these attributes, for the notes box and the printer alike.
     QFont toFont() const
     {
-        QFont f(FontName);
-        f.setPointSizeF(FontSize);
-        f.setBold(FontBold);
-        f.setItalic(FontItalic);
+        QFont f = fonts::font(FontName, FontSize, FontBold ? 700 : 400, FontItalic);
         f.setStrikeOut(FontStrikethru);
         f.setUnderline(FontUnderline);
         return f;
